@@ -1,0 +1,275 @@
+#include "bmp/BmpReader.h"
+
+#include <algorithm>
+#include <cstddef>
+#include <cstdint>
+#include <new>
+#include <vector>
+
+#include "bmp/BmpHeaders.h"
+#include "bmp/BmpLayout.h"
+#include "bmp/FileStream.h"
+#include "bmp/LittleEndian.h"
+#include "bmp/ReadChecked.h"
+#include "bmp/RowCodecs.h"
+#include "bmp/SixteenBitPixels.h"
+#include "image/IntegerPower.h"
+
+namespace quindle {
+namespace {
+
+LoadStatus CheckFormat(const InfoHeader& info) {
+  const std::uint32_t compression = info.biCompression;
+  if (compression == kCompressionRle8 || compression == kCompressionRle4) {
+    return LoadStatus::RunLengthEncoded;
+  }
+  if (compression > kCompressionBitFields ||
+      (compression == kCompressionBitFields && info.biBitCount != 16)) {
+    return LoadStatus::UnsupportedCompression;
+  }
+  if (!IsSupportedDepth(info.biBitCount)) {
+    return LoadStatus::UnsupportedDepth;
+  }
+  return LoadStatus::Loaded;
+}
+
+LoadStatus CheckSize(const InfoHeader& info) {
+  if (info.biHeight < 0) {
+    return LoadStatus::TopDown;
+  }
+  if (info.biWidth <= 0 || info.biHeight == 0) {
+    return LoadStatus::NonPositiveSize;
+  }
+  if (std::int64_t{info.biWidth} * info.biHeight > kMaxPixelCount) {
+    return LoadStatus::TooManyPixels;
+  }
+  return LoadStatus::Loaded;
+}
+
+// Reads the palette of an indexed file and returns where its colour area,
+// counted as a full palette, ends. bfOffBits says how many entries the file
+// holds; missing entries become white.
+std::int64_t ReadPalette(BitmapImage& image, const FileHeader& file, const InfoHeader& info,
+                         std::FILE* stream) {
+  std::int64_t paletteStart = kHeadersSize;
+  if (info.biSize > kInfoHeaderSize) {
+    // A longer info header (V4, V5, OS/2 2.x) ends before the palette.
+    SkipBytes(stream, info.biSize - static_cast<std::uint64_t>(kInfoHeaderSize));
+    paletteStart = kFileHeaderSize + std::int64_t{info.biSize};
+  }
+  const std::int64_t offBits = static_cast<std::int32_t>(file.bfOffBits);
+  const std::int64_t fullCount = IntegerPower(2, image.Depth());
+  const std::int64_t count = std::clamp<std::int64_t>((offBits - paletteStart) / kPaletteEntrySize,
+                                                      0, fullCount);
+  for (std::int64_t j = 0; j < count; ++j) {
+    std::uint8_t entry[4];
+    // An entry the file does not supply keeps its standard colour.
+    if (ReadChecked(entry, sizeof entry, 1, stream)) {
+      image.SetPaletteEntry(static_cast<std::int32_t>(j),
+                            ColorQuad{entry[0], entry[1], entry[2], entry[3]});
+    }
+  }
+  for (std::int64_t j = count; j < fullCount; ++j) {
+    image.SetPaletteEntry(static_cast<std::int32_t>(j), kWhite);
+  }
+  return paletteStart + fullCount * kPaletteEntrySize;
+}
+
+// The bytes between the colour area and bfOffBits; never negative.
+std::int64_t GapAfter(std::int64_t colourAreaEnd, const FileHeader& file) {
+  const std::int64_t offBits = static_cast<std::int32_t>(file.bfOffBits);
+  return std::max<std::int64_t>(offBits - colourAreaEnd, 0);
+}
+
+void FillRowWhite(BitmapImage& image, std::int32_t y, std::int32_t count) {
+  for (std::int32_t x = 0; x < count; ++x) {
+    image.WritePixel(x, y, kWhite);
+  }
+}
+
+// Rows of depths 1, 4, 8, 24 and 32, bottom-up. A row that the file cuts short
+// is not decoded, and it and every row above it stay white.
+void ReadPackedRows(BitmapImage& image, std::FILE* stream) {
+  const std::int32_t depth = image.Depth();
+  const std::int32_t width = image.Width();
+  const std::int64_t padding = RowStride(width, depth) - RowDataBytes(width, depth);
+  const std::int32_t runPixels = std::min(width, kMaxRunPixels);
+  std::vector<std::uint8_t> buffer(
+      static_cast<std::size_t>(RowDataBytes(runPixels, depth) + padding));
+
+  for (std::int32_t y = image.Height() - 1; y >= 0; --y) {
+    std::int32_t x = 0;
+    while (x < width) {
+      const std::int32_t count = std::min(runPixels, width - x);
+      const std::int64_t bytes = RowDataBytes(count, depth) + (x + count == width ? padding : 0);
+      if (!ReadChecked(buffer.data(), static_cast<std::size_t>(bytes), 1, stream)) {
+        FillRowWhite(image, y, x);
+        return;
+      }
+      const PixelRun run{x, count, y};
+      if (IsIndexedDepth(depth)) {
+        DecodeIndexedRun(image, depth, buffer.data(), run);
+      } else {
+        DecodeDirectRun(image, depth, buffer.data(), run);
+      }
+      x += count;
+    }
+  }
+}
+
+ChannelMasks ReadMasks(std::FILE* stream) {
+  ChannelMasks masks;
+  // Only the low 16 bits of each 32-bit mask take part; a mask the file does
+  // not supply keeps its default.
+  for (std::uint16_t* mask : {&masks.red, &masks.green, &masks.blue}) {
+    ReadField(*mask, stream);
+    std::uint16_t highHalf = 0;
+    ReadField(highHalf, stream);
+  }
+  return masks;
+}
+
+// 16-bit rows, bottom-up. Once the file runs out, every remaining pixel takes
+// the last word read (0 if none was).
+void ReadSixteenBitRows(BitmapImage& image, const SixteenBitDecoder& decoder,
+                        std::FILE* stream) {
+  const std::int32_t width = image.Width();
+  const std::int64_t padding = RowStride(width, 16) - RowDataBytes(width, 16);
+  const std::int32_t runPixels = std::min(width, kMaxRunPixels);
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(2 * std::int64_t{runPixels} + padding));
+  std::uint16_t word = 0;
+  bool exhausted = false;
+
+  for (std::int32_t y = image.Height() - 1; y >= 0; --y) {
+    for (std::int32_t x = 0; x < width;) {
+      const std::int32_t count = std::min(runPixels, width - x);
+      const auto bytes =
+          static_cast<std::size_t>(2 * std::int64_t{count} + (x + count == width ? padding : 0));
+      std::size_t got = 0;
+      if (!exhausted) {
+        got = std::feof(stream) != 0 ? 0 : std::fread(buffer.data(), 1, bytes, stream);
+        exhausted = got < bytes;
+      }
+      // A word cut by the end of the file counts as unread.
+      const std::int32_t wordsRead = static_cast<std::int32_t>(std::min<std::size_t>(
+          got / 2, static_cast<std::size_t>(count)));
+      for (std::int32_t i = 0; i < count; ++i, ++x) {
+        if (i < wordsRead) {
+          word = LoadLittleEndian16(buffer.data() + 2 * static_cast<std::size_t>(i));
+        }
+        decoder.Apply(word, image.PixelAt(x, y));
+      }
+    }
+  }
+}
+
+LoadStatus Refuse(BitmapImage& image, LoadStatus status) {
+  ResetImage(image);
+  return status;
+}
+
+LoadStatus LoadAcceptedHeaders(BitmapImage& image, const FileHeader& file,
+                               const InfoHeader& info, std::FILE* stream) {
+  image.SetDepth(info.biBitCount);
+  if (const LoadStatus status = CheckSize(info); status != LoadStatus::Loaded) {
+    return Refuse(image, status);
+  }
+  image.SetDimensions(info.biWidth, info.biHeight);
+
+  const std::int32_t depth = image.Depth();
+  if (IsIndexedDepth(depth)) {
+    SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(ReadPalette(image, file, info, stream), file)));
+    ReadPackedRows(image, stream);
+  } else if (depth == 16) {
+    ChannelMasks masks;
+    std::int64_t colourAreaEnd = kHeadersSize;
+    if (info.biCompression == kCompressionBitFields) {
+      masks = ReadMasks(stream);
+      colourAreaEnd += kMaskAreaSize;
+    }
+    SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(colourAreaEnd, file)));
+    ReadSixteenBitRows(image, SixteenBitDecoder(masks), stream);
+  } else {
+    SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(kHeadersSize, file)));
+    ReadPackedRows(image, stream);
+  }
+  return LoadStatus::Loaded;
+}
+
+}  // namespace
+
+const char* Describe(LoadStatus status) {
+  switch (status) {
+    case LoadStatus::Loaded:
+      return "loaded";
+    case LoadStatus::CannotOpen:
+      return "cannot be opened";
+    case LoadStatus::NotBmp:
+      return "not a BMP file";
+    case LoadStatus::HeadersCutShort:
+      return "the file ends inside its headers";
+    case LoadStatus::RunLengthEncoded:
+      return "run-length compressed";
+    case LoadStatus::UnsupportedCompression:
+      return "unsupported compression";
+    case LoadStatus::UnsupportedDepth:
+      return "unsupported bit depth";
+    case LoadStatus::TopDown:
+      return "rows stored top-down";
+    case LoadStatus::NonPositiveSize:
+      return "width or height not positive";
+    case LoadStatus::TooManyPixels:
+      return "more pixels than the reader accepts";
+    case LoadStatus::OutOfMemory:
+      return "not enough memory";
+  }
+  return "unknown";
+}
+
+void ResetImage(BitmapImage& image) {
+  image.SetDepth(1);
+  image.SetDimensions(1, 1);
+}
+
+LoadStatus LoadFromStream(BitmapImage& image, std::FILE* stream) {
+  FileHeader file;
+  // A failed read leaves the signature's default; the header reads below then
+  // fail too and catch it.
+  bool complete = ReadField(file.bfType, stream);
+  if (file.bfType != kBmpSignature) {
+    return LoadStatus::NotBmp;
+  }
+  complete &= ReadFileHeaderAfterType(file, stream);
+  InfoHeader info;
+  complete &= ReadInfoHeader(info, stream);
+  if (!complete) {
+    return Refuse(image, LoadStatus::HeadersCutShort);
+  }
+
+  // The resolution is taken before the checks, so a refused file leaves it.
+  image.xPixelsPerMeter = info.biXPelsPerMeter;
+  image.yPixelsPerMeter = info.biYPelsPerMeter;
+  if (const LoadStatus status = CheckFormat(info); status != LoadStatus::Loaded) {
+    return Refuse(image, status);
+  }
+  try {
+    return LoadAcceptedHeaders(image, file, info, stream);
+  } catch (const std::bad_alloc&) {
+    return Refuse(image, LoadStatus::OutOfMemory);
+  }
+}
+
+LoadStatus LoadWithStatus(BitmapImage& image, const char* path) {
+  const FileStream stream = OpenFile(path, "rb");
+  if (!stream) {
+    ResetImage(image);
+    return LoadStatus::CannotOpen;
+  }
+  return LoadFromStream(image, stream.get());
+}
+
+bool Load(BitmapImage& image, const char* path) {
+  return LoadWithStatus(image, path) == LoadStatus::Loaded;
+}
+
+}  // namespace quindle

@@ -1,0 +1,34 @@
+#include <cstdint>
+
+#include "bmp/BmpReader.h"
+#include "bmp/BmpWriter.h"
+#include "export/ChannelBrightness.h"
+#include "export/NarrowPath.h"
+#include "image/BitmapImage.h"
+
+namespace {
+
+constexpr std::int32_t kDone = 999;
+constexpr std::int32_t kFailed = 1;
+
+}  // namespace
+
+// The module's one entry point; everything else stays hidden.
+extern "C" __attribute__((visibility("default"))) std::int32_t BMPBrightnessRGB(
+    const char16_t* inputPath, const char16_t* outputPath, std::int32_t redPercent,
+    std::int32_t greenPercent, std::int32_t bluePercent) noexcept {
+  // Nothing may escape into a C host: memory exhaustion anywhere is a failure.
+  try {
+    if (inputPath == nullptr || outputPath == nullptr) {
+      return kFailed;
+    }
+    quindle::BitmapImage image;
+    if (!quindle::Load(image, quindle::NarrowPath(inputPath).c_str())) {
+      return kFailed;
+    }
+    quindle::ApplyChannelBrightness(image, redPercent, greenPercent, bluePercent);
+    return quindle::Save(image, quindle::NarrowPath(outputPath).c_str()) ? kDone : kFailed;
+  } catch (...) {
+    return kFailed;
+  }
+}
