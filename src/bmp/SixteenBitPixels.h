@@ -30,7 +30,7 @@ class SixteenBitDecoder {
 
  private:
   static std::uint8_t Channel(std::uint16_t word, std::uint16_t mask, unsigned shift) {
-    return static_cast<std::uint8_t>(((word & mask) >> shift) * 8u);
+    return static_cast<std::uint8_t>((static_cast<unsigned>(word & mask) >> shift) * 8u);
   }
 
   ChannelMasks masks_;

@@ -1,0 +1,16 @@
+# The module's dynamic symbol table must define exactly one symbol.
+execute_process(COMMAND nm -D --defined-only ${MODULE}
+  OUTPUT_VARIABLE symbols RESULT_VARIABLE status)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${MODULE}")
+endif()
+string(REGEX MATCHALL "[^\n]+" lines "${symbols}")
+set(names)
+foreach(line IN LISTS lines)
+  string(REGEX REPLACE "^[0-9a-fA-F]* *[A-Za-z] +" "" name "${line}")
+  list(APPEND names "${name}")
+endforeach()
+if(NOT names STREQUAL "BMPBrightnessRGB")
+  message(FATAL_ERROR "expected only BMPBrightnessRGB, the module defines: ${names}")
+endif()
+message(STATUS "exports: ${names}")

@@ -1,0 +1,15 @@
+# The example host loads the module and brightens both sample cards.
+file(REMOVE_RECURSE ${WORK})
+file(MAKE_DIRECTORY ${WORK})
+foreach(card testcard-24 testcard-8)
+  execute_process(COMMAND ${HOST} ${SAMPLES}/${card}.bmp ${WORK}/${card}-bright.bmp 120 100 80
+    RESULT_VARIABLE status)
+  if(NOT status EQUAL 0 OR NOT EXISTS ${WORK}/${card}-bright.bmp)
+    message(FATAL_ERROR "the host failed on ${card}.bmp")
+  endif()
+  file(SIZE ${SAMPLES}/${card}.bmp inputSize)
+  file(SIZE ${WORK}/${card}-bright.bmp outputSize)
+  if(NOT inputSize EQUAL outputSize)
+    message(FATAL_ERROR "${card}: output has ${outputSize} bytes, input ${inputSize}")
+  endif()
+endforeach()
