@@ -21,6 +21,10 @@ class BitmapImage {
  public:
   // A 1 x 1 image of depth 24 without palette or resolution.
   BitmapImage();
+  // A copy with the source's depth, size, palette and pixels, and its
+  // resolution carried over in whole dots per inch. The source is modifiable
+  // because reading its resolution stores the default into a field that is 0.
+  explicit BitmapImage(BitmapImage& source);
   BitmapImage(const BitmapImage&) = delete;
   BitmapImage& operator=(const BitmapImage&) = delete;
   BitmapImage(BitmapImage&&) = delete;
