@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Builds and runs every test: the release build with GCC and with Clang, then
-# the debug build under AddressSanitizer (with LeakSanitizer) and
-# UndefinedBehaviorSanitizer. Any compiler warning fails the build.
+# Builds and runs every test: the release build with GCC and with Clang, the
+# debug build under AddressSanitizer (with LeakSanitizer) and
+# UndefinedBehaviorSanitizer, the concurrency test under ThreadSanitizer, and
+# each fuzz target for a minute. Any compiler warning fails the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-scripts/install-deps.sh clang
+scripts/install-deps.sh clang libclang-rt-14-dev
 
 jobs="$(nproc)"
 for preset in release clang-release debug-asan; do
@@ -14,3 +15,10 @@ for preset in release clang-release debug-asan; do
   cmake --build --preset "${preset}" -j "${jobs}"
   ctest --preset "${preset}" -j "${jobs}"
 done
+
+echo "=== tsan"
+cmake --preset tsan -DQUINDLE_WARNINGS_AS_ERRORS=ON > /dev/null
+cmake --build --preset tsan -j "${jobs}"
+ctest --preset tsan
+
+scripts/fuzz.sh --seconds "${QUINDLE_FUZZ_SECONDS:-60}"

@@ -65,6 +65,65 @@ TEST(LoadMemory, OneLongRowPeaksNearTheGrid) {
 #endif
 }
 
+// Files of a few dozen bytes that declare huge grids, offsets or odd masks:
+// each is refused, or loaded within a few megabytes beyond its pixel grid.
+TEST(LoadMemory, HostileHeadersAreHeldToTheirGrid) {
+#ifdef QUINDLE_SANITIZED
+  GTEST_SKIP() << "sanitizer shadow memory makes resident sizes meaningless";
+#else
+  struct Case {
+    const char* name;
+    BmpFields fields;
+    std::vector<std::uint8_t> tail;
+    bool loads;
+  };
+  const auto fieldsOf = [](std::int32_t width, std::int32_t height, std::uint16_t depth,
+                           std::uint32_t compression = 0, std::uint32_t offBits = 54) {
+    BmpFields fields;
+    fields.biWidth = width;
+    fields.biHeight = height;
+    fields.biBitCount = depth;
+    fields.biCompression = compression;
+    fields.bfOffBits = offBits;
+    return fields;
+  };
+  const Case cases[] = {
+      {"all of int32", fieldsOf(2147483647, 2147483647, 32), {}, false},
+      {"just past the limit", fieldsOf(1 << 14, (1 << 14) + 1, 24), {}, false},
+      {"the whole limit", fieldsOf(1 << 14, 1 << 14, 24), {}, true},
+      {"one row of 2^28 pixels", fieldsOf(1 << 28, 1, 32), {1, 2, 3, 4}, true},
+      {"one-bit row of 2^28 pixels", fieldsOf(1 << 28, 1, 1), {0xFF}, true},
+      {"largest offset", fieldsOf(4, 4, 8, 0, 0x7FFFFFFF), {1, 2, 3}, true},
+      {"negative offset", fieldsOf(4, 4, 8, 0, 0x80000000u), {1, 2, 3}, true},
+      {"any masks", fieldsOf(4096, 4096, 16, 3, 0x7FFFFFFF),
+       {0xFF, 0xFF, 0xFF, 0xFF, 0, 0, 0, 0, 0x01, 0x80, 0, 0, 0x34, 0x12}, true},
+  };
+  testing::TempDir dir;
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    const auto path = dir / "hostile.bmp";
+    ByteWriter writer;
+    writer.Headers(c.fields);
+    for (const std::uint8_t byte : c.tail) writer.U8(byte);
+    ASSERT_LT(writer.View().size(), 80u);
+    testing::WriteBytes(path, writer.Take());
+    const long grid = c.loads ? 4L * c.fields.biWidth * c.fields.biHeight : 0;
+
+    const int status = InChild([&] {
+      rusage before{};
+      getrusage(RUSAGE_SELF, &before);
+      BitmapImage image;
+      if ((LoadWithStatus(image, path.c_str()) == LoadStatus::Loaded) != c.loads) return 1;
+      rusage after{};
+      getrusage(RUSAGE_SELF, &after);
+      const long peak = (after.ru_maxrss - before.ru_maxrss) * 1024;
+      return peak <= grid + (8L << 20) ? 0 : 2;
+    });
+    EXPECT_EQ(status, 0) << (status == 1 ? "wrong outcome" : "too much memory");
+  }
+#endif
+}
+
 TEST(LoadMemory, ExhaustionIsARefusalNotACrash) {
 #ifdef QUINDLE_SANITIZED
   GTEST_SKIP() << "sanitizers reserve more address space than the limit allows";

@@ -1,7 +1,5 @@
 // The shared module as a host program sees it: loaded with dlopen, the
 // function found with dlsym, paths handed over as UTF-16.
-#include <dlfcn.h>
-
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -9,30 +7,19 @@
 #include "bmp/BmpReader.h"
 #include "bmp/BmpWriter.h"
 #include "export/ChannelBrightness.h"
+#include "support/Module.h"
 #include "support/TestFiles.h"
 
 namespace quindle {
 namespace {
 
 namespace fs = std::filesystem;
-using BrightnessFunction = std::int32_t (*)(const char16_t*, const char16_t*, std::int32_t,
-                                            std::int32_t, std::int32_t);
 
 class Module : public ::testing::Test {
  protected:
-  static void SetUpTestSuite() {
-    handle_ = dlopen(QUINDLE_MODULE_PATH, RTLD_NOW | RTLD_LOCAL);
-    ASSERT_NE(handle_, nullptr) << dlerror();
-    brightness_ = reinterpret_cast<BrightnessFunction>(dlsym(handle_, "BMPBrightnessRGB"));
-    ASSERT_NE(brightness_, nullptr);
-  }
-  static void TearDownTestSuite() {
-    if (handle_ != nullptr) dlclose(handle_);
-  }
-
   static std::int32_t Call(const fs::path& input, const fs::path& output, std::int32_t red,
                            std::int32_t green, std::int32_t blue) {
-    return brightness_(input.u16string().c_str(), output.u16string().c_str(), red, green, blue);
+    return testing::CallModule(input, output, red, green, blue);
   }
 
   // What the module must write: load, adjust, save, in this process.
@@ -46,8 +33,6 @@ class Module : public ::testing::Test {
     return testing::ReadBytes(dir / "expected.bmp");
   }
 
-  static inline void* handle_ = nullptr;
-  static inline BrightnessFunction brightness_ = nullptr;
   testing::TempDir dir_;
 };
 
@@ -81,13 +66,13 @@ TEST_F(Module, FailuresReturnOneAndWriteNothing) {
   const std::vector<std::uint8_t> old{'o', 'l', 'd'};
   testing::WriteBytes(existing, old);
 
-  EXPECT_EQ(brightness_(nullptr, existing.u16string().c_str(), 100, 100, 100), 1);
+  EXPECT_EQ(testing::ModuleFunction()(nullptr, existing.u16string().c_str(), 100, 100, 100), 1);
   EXPECT_EQ(Call(dir_ / "missing.bmp", existing, 100, 100, 100), 1);
   EXPECT_EQ(Call(testing::DataDir() / "bmpsuite" / "b" / "reallybig.bmp", existing, 100, 100, 100), 1);
   EXPECT_EQ(Call(testing::DataDir() / "bmpsuite" / "g" / "pal8rle.bmp", existing, 100, 100, 100), 1);
   EXPECT_EQ(testing::ReadBytes(existing), old);
 
-  EXPECT_EQ(brightness_(good.u16string().c_str(), nullptr, 100, 100, 100), 1);
+  EXPECT_EQ(testing::ModuleFunction()(good.u16string().c_str(), nullptr, 100, 100, 100), 1);
   EXPECT_EQ(Call(good, dir_ / "no-such-folder" / "out.bmp", 100, 100, 100), 1);
   EXPECT_EQ(dir_.Entries(), std::vector<std::string>{"existing.bmp"});
 }

@@ -27,9 +27,11 @@ TempDir::~TempDir() {
   std::filesystem::remove_all(path_, ignored);
 }
 
-std::vector<std::string> TempDir::Entries() const {
+std::vector<std::string> TempDir::Entries() const { return testing::Entries(path_); }
+
+std::vector<std::string> Entries(const std::filesystem::path& folder) {
   std::vector<std::string> names;
-  for (const auto& entry : std::filesystem::directory_iterator(path_)) {
+  for (const auto& entry : std::filesystem::directory_iterator(folder)) {
     names.push_back(entry.path().filename().string());
   }
   std::sort(names.begin(), names.end());
@@ -58,5 +60,6 @@ LoadStatus LoadBytes(BitmapImage& image, const std::vector<std::uint8_t>& bytes)
 }
 
 std::filesystem::path DataDir() { return QUINDLE_TEST_DATA_DIR; }
+std::filesystem::path SourceDir() { return QUINDLE_SOURCE_DIR; }
 
 }  // namespace quindle::testing

@@ -26,13 +26,17 @@ class TempDir {
   std::filesystem::path path_;
 };
 
+// Names of the entries of a folder, sorted.
+std::vector<std::string> Entries(const std::filesystem::path& folder);
+
 std::vector<std::uint8_t> ReadBytes(const std::filesystem::path& path);
 void WriteBytes(const std::filesystem::path& path, const std::vector<std::uint8_t>& bytes);
 
 // Loads from bytes in memory through the stream reader.
 LoadStatus LoadBytes(BitmapImage& image, const std::vector<std::uint8_t>& bytes);
 
-// The folder of the committed test data.
+// The folder of the committed test data, and the project's root.
 std::filesystem::path DataDir();
+std::filesystem::path SourceDir();
 
 }  // namespace quindle::testing

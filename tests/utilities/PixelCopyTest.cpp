@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 namespace quindle {
 namespace {
 
@@ -46,6 +48,8 @@ struct RegionCase {
   // Destination pixel -> source label it must hold; every other pixel stays white.
   std::vector<std::pair<std::pair<int, int>, std::pair<int, int>>> expected;
 };
+
+void PrintTo(const RegionCase& c, std::ostream* out) { *out << c.name; }
 
 class CopyRegionCases : public ::testing::TestWithParam<RegionCase> {};
 
