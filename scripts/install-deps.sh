@@ -3,7 +3,7 @@
 # already present. Extra packages may be named as arguments.
 set -euo pipefail
 
-packages=(cmake make g++ binutils libgtest-dev "$@")
+packages=(cmake make g++ binutils libgtest-dev libcli11-dev "$@")
 missing=()
 for package in "${packages[@]}"; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q "install ok installed"; then

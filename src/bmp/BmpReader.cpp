@@ -1,6 +1,7 @@
 #include "bmp/BmpReader.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <new>
@@ -19,6 +20,7 @@ namespace quindle {
 namespace {
 
 LoadStatus CheckFormat(const InfoHeader& info) {
+  // Compression and depth are judged before the size.
   const std::uint32_t compression = info.biCompression;
   if (compression == kCompressionRle8 || compression == kCompressionRle4) {
     return LoadStatus::RunLengthEncoded;
@@ -171,9 +173,6 @@ LoadStatus Refuse(BitmapImage& image, LoadStatus status) {
 LoadStatus LoadAcceptedHeaders(BitmapImage& image, const FileHeader& file,
                                const InfoHeader& info, std::FILE* stream) {
   image.SetDepth(info.biBitCount);
-  if (const LoadStatus status = CheckSize(info); status != LoadStatus::Loaded) {
-    return Refuse(image, status);
-  }
   image.SetDimensions(info.biWidth, info.biHeight);
 
   const std::int32_t depth = image.Depth();
@@ -231,8 +230,7 @@ void ResetImage(BitmapImage& image) {
   image.SetDimensions(1, 1);
 }
 
-LoadStatus LoadFromStream(BitmapImage& image, std::FILE* stream) {
-  FileHeader file;
+LoadStatus ReadAndClassifyHeaders(std::FILE* stream, FileHeader& file, InfoHeader& info) {
   // A failed read leaves the signature's default; the header reads below then
   // fail too and catch it.
   bool complete = ReadField(file.bfType, stream);
@@ -240,16 +238,24 @@ LoadStatus LoadFromStream(BitmapImage& image, std::FILE* stream) {
     return LoadStatus::NotBmp;
   }
   complete &= ReadFileHeaderAfterType(file, stream);
-  InfoHeader info;
   complete &= ReadInfoHeader(info, stream);
-  if (!complete) {
-    return Refuse(image, LoadStatus::HeadersCutShort);
-  }
+  return complete ? ClassifyHeaders(info) : LoadStatus::HeadersCutShort;
+}
 
+LoadStatus LoadFromStream(BitmapImage& image, std::FILE* stream) {
+  FileHeader file;
+  InfoHeader info;
+  const LoadStatus status = ReadAndClassifyHeaders(stream, file, info);
+  if (status == LoadStatus::NotBmp) {
+    return status;  // a foreign file leaves the image as it was
+  }
+  if (status == LoadStatus::HeadersCutShort) {
+    return Refuse(image, status);
+  }
   // The resolution is taken before the checks, so a refused file leaves it.
   image.xPixelsPerMeter = info.biXPelsPerMeter;
   image.yPixelsPerMeter = info.biYPelsPerMeter;
-  if (const LoadStatus status = CheckFormat(info); status != LoadStatus::Loaded) {
+  if (status != LoadStatus::Loaded) {
     return Refuse(image, status);
   }
   try {
@@ -259,9 +265,18 @@ LoadStatus LoadFromStream(BitmapImage& image, std::FILE* stream) {
   }
 }
 
-LoadStatus LoadWithStatus(BitmapImage& image, const char* path) {
+LoadStatus ClassifyHeaders(const InfoHeader& info) {
+  const LoadStatus format = CheckFormat(info);
+  return format != LoadStatus::Loaded ? format : CheckSize(info);
+}
+
+LoadStatus LoadWithStatus(BitmapImage& image, const char* path, std::error_code* openError) {
+  errno = 0;
   const FileStream stream = OpenFile(path, "rb");
   if (!stream) {
+    if (openError != nullptr) {
+      *openError = std::error_code(path == nullptr ? EINVAL : errno, std::generic_category());
+    }
     ResetImage(image);
     return LoadStatus::CannotOpen;
   }

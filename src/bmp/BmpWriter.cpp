@@ -1,6 +1,7 @@
 #include "bmp/BmpWriter.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
@@ -127,12 +128,19 @@ bool SaveToStream(const BitmapImage& image, std::FILE* stream) {
   return WriteRows(image, stream);
 }
 
-bool Save(const BitmapImage& image, const char* path) {
+std::error_code SaveWithReason(const BitmapImage& image, const char* path) {
   ReplacingFile output(path);
   if (output.Stream() == nullptr) {
-    return false;
+    return output.Error();
   }
-  return SaveToStream(image, output.Stream()) && output.Commit();
+  errno = 0;
+  if (!SaveToStream(image, output.Stream())) {
+    // A stream error without errno (none seen in practice) still fails.
+    return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+  }
+  return output.Commit() ? std::error_code() : output.Error();
 }
+
+bool Save(const BitmapImage& image, const char* path) { return !SaveWithReason(image, path); }
 
 }  // namespace quindle

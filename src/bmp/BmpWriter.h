@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdio>
+#include <system_error>
 
 #include "image/BitmapImage.h"
 
@@ -14,6 +15,8 @@ namespace quindle {
 // only once every byte is written and flushed: false, with the target
 // untouched and no temporary left, when any step fails.
 bool Save(const BitmapImage& image, const char* path);
+// The same, giving the system's reason for a failure (empty on success).
+std::error_code SaveWithReason(const BitmapImage& image, const char* path);
 
 // Writes the whole file to an open stream; false when any write falls short.
 bool SaveToStream(const BitmapImage& image, std::FILE* stream);

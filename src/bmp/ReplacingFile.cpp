@@ -31,6 +31,10 @@ std::string FolderOf(const std::string& path) {
   return path.substr(0, slash + 1);
 }
 
+std::error_code LastError() {
+  return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
+}
+
 std::string RandomSuffix() {
   static constexpr char kDigits[] = "0123456789abcdefghijklmnopqrstuvwxyz";
   thread_local std::mt19937_64 generator{std::random_device{}()};
@@ -45,14 +49,19 @@ std::string RandomSuffix() {
 
 ReplacingFile::ReplacingFile(const char* targetPath) {
   if (targetPath == nullptr || *targetPath == '\0') {
+    error_ = std::make_error_code(std::errc::no_such_file_or_directory);
     return;
   }
   targetPath_ = ResolvedTarget(targetPath);
 
   struct stat targetStatus {};
   const bool targetExists = ::stat(targetPath_.c_str(), &targetStatus) == 0;
-  if (targetExists &&
-      (S_ISDIR(targetStatus.st_mode) || ::access(targetPath_.c_str(), W_OK) != 0)) {
+  if (targetExists && S_ISDIR(targetStatus.st_mode)) {
+    error_ = std::make_error_code(std::errc::is_a_directory);
+    return;
+  }
+  if (targetExists && ::access(targetPath_.c_str(), W_OK) != 0) {
+    error_ = LastError();
     return;
   }
 
@@ -67,6 +76,7 @@ ReplacingFile::ReplacingFile(const char* targetPath) {
     }
   }
   if (descriptor < 0) {
+    error_ = LastError();
     temporaryPath_.clear();
     return;
   }
@@ -75,6 +85,7 @@ ReplacingFile::ReplacingFile(const char* targetPath) {
   }
   stream_.reset(::fdopen(descriptor, "wb"));
   if (!stream_) {
+    error_ = LastError();
     ::close(descriptor);
     Discard();
   }
@@ -94,9 +105,15 @@ bool ReplacingFile::Commit() {
   if (!stream_) {
     return false;
   }
+  errno = 0;
   const bool written = std::fflush(stream_.get()) == 0 && std::ferror(stream_.get()) == 0;
+  if (!written) error_ = LastError();
   const bool closed = std::fclose(stream_.release()) == 0;
-  if (!written || !closed || ::rename(temporaryPath_.c_str(), targetPath_.c_str()) != 0) {
+  if (written && !closed) error_ = LastError();
+  const bool renamed =
+      written && closed && ::rename(temporaryPath_.c_str(), targetPath_.c_str()) == 0;
+  if (written && closed && !renamed) error_ = LastError();
+  if (!renamed) {
     Discard();
     return false;
   }

@@ -2,6 +2,7 @@
 
 #include <cstdio>
 #include <string>
+#include <system_error>
 
 #include "bmp/FileStream.h"
 
@@ -27,12 +28,16 @@ class ReplacingFile {
   // Flushes and closes the temporary, then renames it over the target.
   bool Commit();
 
+  // The system's reason for the last failure.
+  std::error_code Error() const { return error_; }
+
  private:
   void Discard();
 
   std::string targetPath_;
   std::string temporaryPath_;
   FileStream stream_;
+  std::error_code error_;
 };
 
 }  // namespace quindle

@@ -1,10 +1,7 @@
 #include <cstdint>
 
-#include "bmp/BmpReader.h"
-#include "bmp/BmpWriter.h"
-#include "export/ChannelBrightness.h"
+#include "export/BrightenFile.h"
 #include "export/NarrowPath.h"
-#include "image/BitmapImage.h"
 
 namespace {
 
@@ -22,12 +19,11 @@ extern "C" __attribute__((visibility("default"))) std::int32_t BMPBrightnessRGB(
     if (inputPath == nullptr || outputPath == nullptr) {
       return kFailed;
     }
-    quindle::BitmapImage image;
-    if (!quindle::Load(image, quindle::NarrowPath(inputPath).c_str())) {
-      return kFailed;
-    }
-    quindle::ApplyChannelBrightness(image, redPercent, greenPercent, bluePercent);
-    return quindle::Save(image, quindle::NarrowPath(outputPath).c_str()) ? kDone : kFailed;
+    const quindle::BrightnessOutcome outcome =
+        quindle::BrightenFile(quindle::NarrowPath(inputPath).c_str(),
+                              quindle::NarrowPath(outputPath).c_str(), redPercent, greenPercent,
+                              bluePercent);
+    return outcome.Succeeded() ? kDone : kFailed;
   } catch (...) {
     return kFailed;
   }
