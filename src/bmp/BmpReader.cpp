@@ -1,6 +1,7 @@
 #include "bmp/BmpReader.h"
 
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -12,6 +13,7 @@
 #include "bmp/FileStream.h"
 #include "bmp/LittleEndian.h"
 #include "bmp/ReadChecked.h"
+#include "bmp/RowBlocks.h"
 #include "bmp/RowCodecs.h"
 #include "bmp/SixteenBitPixels.h"
 #include "image/IntegerPower.h"
@@ -89,8 +91,61 @@ void FillRowWhite(BitmapImage& image, std::int32_t y, std::int32_t count) {
   }
 }
 
-// Rows of depths 1, 4, 8, 24 and 32, bottom-up. A row that the file cuts short
-// is not decoded, and it and every row above it stay white.
+// Reads up to `rows` whole rows; returns the bytes that arrived.
+std::size_t ReadBlock(std::vector<std::uint8_t>& buffer, std::int64_t stride, std::int32_t rows,
+                      std::FILE* stream) {
+  if (std::feof(stream) != 0) return 0;
+  return std::fread(buffer.data(), 1, static_cast<std::size_t>(stride * rows), stream);
+}
+
+// Rows of depths 1, 4, 8, 24 and 32 no longer than a block, bottom-up. A row
+// that the file cuts short is not decoded, and it and every row above it stay
+// white.
+template <typename Decode>
+void ReadPackedRowBlocks(BitmapImage& image, std::int64_t stride, Decode decode,
+                         std::FILE* stream) {
+  const std::int32_t perBlock = RowsPerBlock(stride);
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock));
+  for (std::int32_t y = image.Height() - 1; y >= 0;) {
+    const std::int32_t rows = std::min(perBlock, y + 1);
+    const auto complete =
+        static_cast<std::int32_t>(ReadBlock(buffer, stride, rows, stream) / static_cast<std::size_t>(stride));
+    DecodeRowBlock(image, buffer.data(), stride, y, complete, decode);
+    if (complete < rows) return;
+    y -= rows;
+  }
+}
+
+void ReadPackedRowBlocks(BitmapImage& image, std::FILE* stream) {
+  const std::int32_t depth = image.Depth();
+  const std::int64_t stride = RowStride(image.Width(), depth);
+  if (depth == 32) {
+    ReadPackedRowBlocks(image, stride, [](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
+      const std::uint8_t* bytes = row + 4 * static_cast<std::size_t>(x);
+      pixel = ColorQuad{bytes[0], bytes[1], bytes[2], bytes[3]};
+    }, stream);
+  } else if (depth == 24) {
+    ReadPackedRowBlocks(image, stride, [](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
+      const std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
+      pixel.blue = bytes[0];
+      pixel.green = bytes[1];
+      pixel.red = bytes[2];
+    }, stream);
+  } else {
+    // Any index a field can hold names an entry; past the palette it is white.
+    std::array<ColorQuad, 256> table;
+    for (std::size_t i = 0; i < table.size(); ++i) {
+      table[i] = image.PaletteEntry(static_cast<std::int32_t>(i));
+    }
+    const unsigned mask = (1u << depth) - 1u;
+    ReadPackedRowBlocks(image, stride, [&](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
+      const PackedField field = FieldOf(x, depth);
+      pixel = table[(row[field.byte] >> field.shift) & mask];
+    }, stream);
+  }
+}
+
+// Rows of depths 1, 4, 8, 24 and 32 longer than a block, in runs of pixels.
 void ReadPackedRows(BitmapImage& image, std::FILE* stream) {
   const std::int32_t depth = image.Depth();
   const std::int32_t width = image.Width();
@@ -131,8 +186,53 @@ ChannelMasks ReadMasks(std::FILE* stream) {
   return masks;
 }
 
-// 16-bit rows, bottom-up. Once the file runs out, every remaining pixel takes
-// the last word read (0 if none was).
+// 16-bit rows no longer than a block, bottom-up. Once the file runs out, every
+// remaining pixel takes the last word read (0 if none was).
+void ReadSixteenBitRowBlocks(BitmapImage& image, const SixteenBitDecoder& decoder,
+                             std::FILE* stream) {
+  const std::int32_t width = image.Width();
+  const std::int64_t stride = RowStride(width, 16);
+  const std::int32_t perBlock = RowsPerBlock(stride);
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock));
+  const auto wordAt = [](const std::uint8_t* row, std::int32_t x) {
+    return LoadLittleEndian16(row + 2 * static_cast<std::size_t>(x));
+  };
+  std::uint16_t word = 0;
+  std::int32_t y = image.Height() - 1;
+  while (y >= 0) {
+    const std::int32_t rows = std::min(perBlock, y + 1);
+    const std::size_t got = ReadBlock(buffer, stride, rows, stream);
+    const auto complete = static_cast<std::int32_t>(got / static_cast<std::size_t>(stride));
+    DecodeRowBlock(image, buffer.data(), stride, y, complete,
+                   [&](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
+                     decoder.Apply(wordAt(row, x), pixel);
+                   });
+    if (complete > 0) {
+      word = wordAt(buffer.data() + stride * (complete - 1), width - 1);
+    }
+    y -= complete;
+    if (complete < rows) {
+      // The cut row keeps the words that arrived whole; the rest repeat the last.
+      const std::uint8_t* row = buffer.data() + stride * complete;
+      const auto words = static_cast<std::int32_t>(
+          std::min<std::size_t>((got - static_cast<std::size_t>(stride * complete)) / 2,
+                                static_cast<std::size_t>(width)));
+      for (std::int32_t x = 0; x < words; ++x) {
+        word = wordAt(row, x);
+        decoder.Apply(word, image.PixelAt(x, y));
+      }
+      for (std::int32_t x = words; x < width; ++x) decoder.Apply(word, image.PixelAt(x, y));
+      break;
+    }
+  }
+  // Every row above the cut takes the last word.
+  for (std::int32_t x = 0; x < width; ++x) {
+    for (std::int32_t row = 0; row < y; ++row) decoder.Apply(word, image.PixelAt(x, row));
+  }
+}
+
+// 16-bit rows longer than a block, in runs of pixels. Once the file runs out,
+// every remaining pixel takes the last word read (0 if none was).
 void ReadSixteenBitRows(BitmapImage& image, const SixteenBitDecoder& decoder,
                         std::FILE* stream) {
   const std::int32_t width = image.Width();
@@ -165,6 +265,14 @@ void ReadSixteenBitRows(BitmapImage& image, const SixteenBitDecoder& decoder,
   }
 }
 
+void ReadRows(BitmapImage& image, std::FILE* stream) {
+  if (RowStride(image.Width(), image.Depth()) <= kRowBlockBytes) {
+    ReadPackedRowBlocks(image, stream);
+  } else {
+    ReadPackedRows(image, stream);
+  }
+}
+
 LoadStatus Refuse(BitmapImage& image, LoadStatus status) {
   ResetImage(image);
   return status;
@@ -178,7 +286,7 @@ LoadStatus LoadAcceptedHeaders(BitmapImage& image, const FileHeader& file,
   const std::int32_t depth = image.Depth();
   if (IsIndexedDepth(depth)) {
     SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(ReadPalette(image, file, info, stream), file)));
-    ReadPackedRows(image, stream);
+    ReadRows(image, stream);
   } else if (depth == 16) {
     ChannelMasks masks;
     std::int64_t colourAreaEnd = kHeadersSize;
@@ -187,10 +295,15 @@ LoadStatus LoadAcceptedHeaders(BitmapImage& image, const FileHeader& file,
       colourAreaEnd += kMaskAreaSize;
     }
     SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(colourAreaEnd, file)));
-    ReadSixteenBitRows(image, SixteenBitDecoder(masks), stream);
+    const SixteenBitDecoder decoder(masks);
+    if (RowStride(image.Width(), 16) <= kRowBlockBytes) {
+      ReadSixteenBitRowBlocks(image, decoder, stream);
+    } else {
+      ReadSixteenBitRows(image, decoder, stream);
+    }
   } else {
     SkipBytes(stream, static_cast<std::uint64_t>(GapAfter(kHeadersSize, file)));
-    ReadPackedRows(image, stream);
+    ReadRows(image, stream);
   }
   return LoadStatus::Loaded;
 }

@@ -1,6 +1,7 @@
 #include "bmp/BmpWriter.h"
 
 #include <algorithm>
+#include <bit>
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
@@ -11,6 +12,7 @@
 #include "bmp/LittleEndian.h"
 #include "bmp/NearestPaletteIndex.h"
 #include "bmp/ReplacingFile.h"
+#include "bmp/RowBlocks.h"
 #include "bmp/RowCodecs.h"
 #include "bmp/SixteenBitPixels.h"
 #include "image/IntegerPower.h"
@@ -83,7 +85,64 @@ void EncodeSixteenBitRun(const BitmapImage& image, std::uint8_t* data, PixelRun 
   }
 }
 
-// Rows bottom-up, long rows in runs; the bytes after each row's data are zero.
+// Rows no longer than a block, bottom-up, several at a time; every byte that
+// holds no pixel is zero.
+template <typename Encode>
+bool WriteRowBlocks(const BitmapImage& image, std::int64_t stride, Encode encode,
+                    std::FILE* stream) {
+  const std::int32_t perBlock = RowsPerBlock(stride);
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock), 0);
+  for (std::int32_t y = image.Height() - 1; y >= 0;) {
+    const std::int32_t rows = std::min(perBlock, y + 1);
+    const auto bytes = static_cast<std::size_t>(stride * rows);
+    EncodeRowBlock(image, buffer.data(), stride, y, rows, encode);
+    if (!WriteAll(stream, buffer.data(), bytes)) {
+      return false;
+    }
+    y -= rows;
+  }
+  return true;
+}
+
+bool WriteRowBlocks(const BitmapImage& image, std::FILE* stream) {
+  const std::int32_t depth = image.Depth();
+  const std::int64_t stride = RowStride(image.Width(), depth);
+  switch (depth) {
+    case 32:
+      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+        std::uint8_t* bytes = row + 4 * static_cast<std::size_t>(x);
+        bytes[0] = pixel.blue;
+        bytes[1] = pixel.green;
+        bytes[2] = pixel.red;
+        bytes[3] = pixel.alpha;
+      }, stream);
+    case 24:
+      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+        std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
+        bytes[0] = pixel.blue;
+        bytes[1] = pixel.green;
+        bytes[2] = pixel.red;
+      }, stream);
+    case 16:
+      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+        StoreLittleEndian16(row + 2 * static_cast<std::size_t>(x), EncodeFiveSixFive(pixel));
+      }, stream);
+    default: {
+      const PaletteSearch search(image);
+      const unsigned keep = ~(((1u << depth) - 1u));
+      return WriteRowBlocks(image, stride, [&](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+        // Fields are replaced whole, so a reused buffer needs no clearing and
+        // the unused bits of a last byte stay zero.
+        const PackedField field = FieldOf(x, depth);
+        std::uint8_t& byte = row[field.byte];
+        byte = static_cast<std::uint8_t>((byte & std::rotl(keep, static_cast<int>(field.shift))) |
+                                         (static_cast<unsigned>(search.Nearest(pixel)) << field.shift));
+      }, stream);
+    }
+  }
+}
+
+// Rows longer than a block, bottom-up in runs; the bytes after each row's data are zero.
 bool WriteRows(const BitmapImage& image, std::FILE* stream) {
   const std::int32_t depth = image.Depth();
   const std::int32_t width = image.Width();
@@ -125,6 +184,9 @@ bool SaveToStream(const BitmapImage& image, std::FILE* stream) {
   if (!WriteHeaders(image, stream)) return false;
   if (IsIndexedDepth(image.Depth()) && !WritePalette(image, stream)) return false;
   if (image.Depth() == 16 && !WriteMasks(stream)) return false;
+  if (RowStride(image.Width(), image.Depth()) <= kRowBlockBytes) {
+    return WriteRowBlocks(image, stream);
+  }
   return WriteRows(image, stream);
 }
 

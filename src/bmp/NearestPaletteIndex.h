@@ -20,7 +20,10 @@ class PaletteSearch {
   std::uint8_t Nearest(ColorQuad color) const;
 
  private:
+  std::uint8_t NearestByScan(ColorQuad color) const;
+
   std::int32_t count_ = 0;
+  // The palette as separate channels, ready for vector arithmetic.
   alignas(64) std::array<std::int32_t, 256> blue_{};
   alignas(64) std::array<std::int32_t, 256> green_{};
   alignas(64) std::array<std::int32_t, 256> red_{};

@@ -69,7 +69,7 @@ bool BitmapImage::SetDimensions(std::int32_t newWidth, std::int32_t newHeight) {
     return false;
   }
   // Release the old grid first so that the old and the new never coexist.
-  pixels_ = std::vector<ColorQuad>();
+  pixels_ = decltype(pixels_)();
   try {
     pixels_.assign(static_cast<std::size_t>(newWidth) * static_cast<std::size_t>(newHeight),
                    kWhite);

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "image/ColorQuad.h"
+#include "image/PixelBlockAllocator.h"
 
 namespace quindle {
 
@@ -75,7 +76,7 @@ class BitmapImage {
   std::int32_t bitDepth_ = 24;
   std::int32_t width_ = 1;
   std::int32_t height_ = 1;
-  std::vector<ColorQuad> pixels_;
+  std::vector<ColorQuad, PixelBlockAllocator<ColorQuad>> pixels_;
   std::vector<ColorQuad> palette_;
 };
 
