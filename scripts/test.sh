@@ -2,9 +2,9 @@
 # Builds and runs every test: the release build with GCC and with Clang, the
 # debug build under AddressSanitizer (with LeakSanitizer) and
 # UndefinedBehaviorSanitizer, the concurrency test under ThreadSanitizer, and
-# each fuzz target for a minute; after the release build it proves the
-# install, the CMake package, pkg-config and the Debian package. Any compiler
-# warning fails the build.
+# each fuzz target for a minute. After the release build it proves the
+# install, the CMake package, pkg-config and the Debian package, and tests the
+# Windows DLL under Wine. Any compiler warning fails the build.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -18,6 +18,7 @@ for preset in release clang-release debug-asan; do
   ctest --preset "${preset}" -j "${jobs}"
   if [ "${preset}" = release ]; then
     scripts/check-install.sh
+    scripts/test-windows.sh
   fi
 done
 

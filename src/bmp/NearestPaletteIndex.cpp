@@ -10,7 +10,7 @@ namespace {
 
 // The squared distances and their minimum, in straight loops that the compiler
 // vectorises; a clone for each instruction set is picked at run time.
-#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__)
+#if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__ELF__)
 __attribute__((target_clones("avx512f", "avx2", "default")))
 #endif
 std::int32_t Distances(const std::int32_t* blue, const std::int32_t* green,

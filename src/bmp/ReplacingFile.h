@@ -5,6 +5,7 @@
 #include <system_error>
 
 #include "bmp/FileStream.h"
+#include "bmp/PlatformFiles.h"
 
 namespace quindle {
 
@@ -36,6 +37,7 @@ class ReplacingFile {
 
   std::string targetPath_;
   std::string temporaryPath_;
+  platform::TargetState target_;
   FileStream stream_;
   std::error_code error_;
 };
