@@ -91,11 +91,33 @@ void FillRowWhite(BitmapImage& image, std::int32_t y, std::int32_t count) {
   }
 }
 
-// Reads up to `rows` whole rows; returns the bytes that arrived.
-std::size_t ReadBlock(std::vector<std::uint8_t>& buffer, std::int64_t stride, std::int32_t rows,
-                      std::FILE* stream) {
-  if (std::feof(stream) != 0) return 0;
-  return std::fread(buffer.data(), 1, static_cast<std::size_t>(stride * rows), stream);
+// How far a block read came: whole rows, then the bytes of a cut row.
+struct BlockRead {
+  std::int32_t complete = 0;
+  std::size_t partialBytes = 0;
+};
+
+// Reads up to `rows` whole rows: in one read when they lie side by side, else
+// one read per row, stopping at the first short one.
+BlockRead ReadBlock(RowBlock& block, std::int32_t rows, std::FILE* stream) {
+  BlockRead read;
+  const auto stride = static_cast<std::size_t>(block.Stride());
+  if (block.Contiguous()) {
+    const std::size_t got =
+        std::feof(stream) != 0 ? 0 : std::fread(block.Row(0), 1, stride * static_cast<std::size_t>(rows), stream);
+    read.complete = static_cast<std::int32_t>(got / stride);
+    read.partialBytes = got % stride;
+    return read;
+  }
+  while (read.complete < rows && std::feof(stream) == 0) {
+    const std::size_t got = std::fread(block.Row(read.complete), 1, stride, stream);
+    if (got < stride) {
+      read.partialBytes = got;
+      break;
+    }
+    ++read.complete;
+  }
+  return read;
 }
 
 // Rows of depths 1, 4, 8, 24 and 32 no longer than a block, bottom-up. A row
@@ -104,13 +126,11 @@ std::size_t ReadBlock(std::vector<std::uint8_t>& buffer, std::int64_t stride, st
 template <typename Decode>
 void ReadPackedRowBlocks(BitmapImage& image, std::int64_t stride, Decode decode,
                          std::FILE* stream) {
-  const std::int32_t perBlock = RowsPerBlock(stride);
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock));
+  RowBlock block(stride);
   for (std::int32_t y = image.Height() - 1; y >= 0;) {
-    const std::int32_t rows = std::min(perBlock, y + 1);
-    const auto complete =
-        static_cast<std::int32_t>(ReadBlock(buffer, stride, rows, stream) / static_cast<std::size_t>(stride));
-    DecodeRowBlock(image, buffer.data(), stride, y, complete, decode);
+    const std::int32_t rows = std::min(block.Rows(), y + 1);
+    const std::int32_t complete = ReadBlock(block, rows, stream).complete;
+    DecodeRowBlock(image, block.Row(0), block.Pitch(), y, complete, decode);
     if (complete < rows) return;
     y -= rows;
   }
@@ -125,11 +145,10 @@ void ReadPackedRowBlocks(BitmapImage& image, std::FILE* stream) {
       pixel = ColorQuad{bytes[0], bytes[1], bytes[2], bytes[3]};
     }, stream);
   } else if (depth == 24) {
+    // The grid is fresh, every alpha 0, so whole pixels can be stored.
     ReadPackedRowBlocks(image, stride, [](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
       const std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
-      pixel.blue = bytes[0];
-      pixel.green = bytes[1];
-      pixel.red = bytes[2];
+      pixel = ColorQuad{bytes[0], bytes[1], bytes[2], 0};
     }, stream);
   } else {
     // Any index a field can hold names an entry; past the palette it is white.
@@ -192,31 +211,29 @@ void ReadSixteenBitRowBlocks(BitmapImage& image, const SixteenBitDecoder& decode
                              std::FILE* stream) {
   const std::int32_t width = image.Width();
   const std::int64_t stride = RowStride(width, 16);
-  const std::int32_t perBlock = RowsPerBlock(stride);
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock));
+  RowBlock block(stride);
   const auto wordAt = [](const std::uint8_t* row, std::int32_t x) {
     return LoadLittleEndian16(row + 2 * static_cast<std::size_t>(x));
   };
   std::uint16_t word = 0;
   std::int32_t y = image.Height() - 1;
   while (y >= 0) {
-    const std::int32_t rows = std::min(perBlock, y + 1);
-    const std::size_t got = ReadBlock(buffer, stride, rows, stream);
-    const auto complete = static_cast<std::int32_t>(got / static_cast<std::size_t>(stride));
-    DecodeRowBlock(image, buffer.data(), stride, y, complete,
+    const std::int32_t rows = std::min(block.Rows(), y + 1);
+    const BlockRead read = ReadBlock(block, rows, stream);
+    const std::int32_t complete = read.complete;
+    DecodeRowBlock(image, block.Row(0), block.Pitch(), y, complete,
                    [&](const std::uint8_t* row, std::int32_t x, ColorQuad& pixel) {
                      decoder.Apply(wordAt(row, x), pixel);
                    });
     if (complete > 0) {
-      word = wordAt(buffer.data() + stride * (complete - 1), width - 1);
+      word = wordAt(block.Row(complete - 1), width - 1);
     }
     y -= complete;
     if (complete < rows) {
       // The cut row keeps the words that arrived whole; the rest repeat the last.
-      const std::uint8_t* row = buffer.data() + stride * complete;
+      const std::uint8_t* row = block.Row(complete);
       const auto words = static_cast<std::int32_t>(
-          std::min<std::size_t>((got - static_cast<std::size_t>(stride * complete)) / 2,
-                                static_cast<std::size_t>(width)));
+          std::min<std::size_t>(read.partialBytes / 2, static_cast<std::size_t>(width)));
       for (std::int32_t x = 0; x < words; ++x) {
         word = wordAt(row, x);
         decoder.Apply(word, image.PixelAt(x, y));

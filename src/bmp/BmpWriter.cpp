@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <vector>
 
 #include "bmp/BmpHeaders.h"
@@ -90,14 +91,21 @@ void EncodeSixteenBitRun(const BitmapImage& image, std::uint8_t* data, PixelRun 
 template <typename Encode>
 bool WriteRowBlocks(const BitmapImage& image, std::int64_t stride, Encode encode,
                     std::FILE* stream) {
-  const std::int32_t perBlock = RowsPerBlock(stride);
-  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(stride * perBlock), 0);
+  RowBlock block(stride);
   for (std::int32_t y = image.Height() - 1; y >= 0;) {
-    const std::int32_t rows = std::min(perBlock, y + 1);
-    const auto bytes = static_cast<std::size_t>(stride * rows);
-    EncodeRowBlock(image, buffer.data(), stride, y, rows, encode);
-    if (!WriteAll(stream, buffer.data(), bytes)) {
-      return false;
+    const std::int32_t rows = std::min(block.Rows(), y + 1);
+    EncodeRowBlock(image, block.Row(0), block.Pitch(), y, rows, encode);
+    if (block.Contiguous()) {
+      if (!WriteAll(stream, block.Row(0), static_cast<std::size_t>(stride * rows))) {
+        return false;
+      }
+      y -= rows;
+      continue;
+    }
+    for (std::int32_t k = 0; k < rows; ++k) {
+      if (!WriteAll(stream, block.Row(k), static_cast<std::size_t>(stride))) {
+        return false;
+      }
     }
     y -= rows;
   }
@@ -110,19 +118,17 @@ bool WriteRowBlocks(const BitmapImage& image, std::FILE* stream) {
   switch (depth) {
     case 32:
       return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
-        std::uint8_t* bytes = row + 4 * static_cast<std::size_t>(x);
-        bytes[0] = pixel.blue;
-        bytes[1] = pixel.green;
-        bytes[2] = pixel.red;
-        bytes[3] = pixel.alpha;
+        std::memcpy(row + 4 * static_cast<std::size_t>(x), &pixel, 4);  // the same byte order
       }, stream);
-    case 24:
-      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+    case 24: {
+      const std::int32_t last = image.Width() - 1;
+      return WriteRowBlocks(image, stride, [last](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+        // One four-byte store; its fourth byte is overwritten by the next
+        // pixel, which columns to the right of it are written after.
         std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
-        bytes[0] = pixel.blue;
-        bytes[1] = pixel.green;
-        bytes[2] = pixel.red;
+        std::memcpy(bytes, &pixel, x < last ? 4 : 3);
       }, stream);
+    }
     case 16:
       return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
         StoreLittleEndian16(row + 2 * static_cast<std::size_t>(x), EncodeFiveSixFive(pixel));

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstdint>
+#include <vector>
 
 #include "image/BitmapImage.h"
 
@@ -16,9 +17,29 @@ namespace quindle {
 inline constexpr std::int64_t kRowBlockBytes = std::int64_t{4} << 20;
 inline constexpr std::int32_t kMaxRowsPerBlock = 64;
 
-inline std::int32_t RowsPerBlock(std::int64_t stride) {
-  return static_cast<std::int32_t>(std::clamp<std::int64_t>(kRowBlockBytes / stride, 1, kMaxRowsPerBlock));
-}
+// Rows of one block, one after another as in the file, except when the
+// stride is a multiple of the page size: then each row gets a slot a cache
+// line longer, so that the rows of a column do not share one cache set.
+class RowBlock {
+ public:
+  explicit RowBlock(std::int64_t stride)
+      : stride_(stride),
+        pitch_(stride % 4096 == 0 ? stride + 64 : stride),
+        rows_(static_cast<std::int32_t>(std::clamp<std::int64_t>(kRowBlockBytes / stride, 1, kMaxRowsPerBlock))),
+        bytes_(static_cast<std::size_t>(pitch_ * rows_), 0) {}
+
+  std::int32_t Rows() const { return rows_; }
+  std::int64_t Stride() const { return stride_; }
+  std::int64_t Pitch() const { return pitch_; }
+  bool Contiguous() const { return pitch_ == stride_; }
+  std::uint8_t* Row(std::int32_t k) { return bytes_.data() + pitch_ * k; }
+
+ private:
+  std::int64_t stride_;
+  std::int64_t pitch_;
+  std::int32_t rows_;
+  std::vector<std::uint8_t> bytes_;
+};
 
 // Block row k is image row bottomY - k; decode(rowBytes, x, pixel) fills one pixel.
 template <typename Decode>
