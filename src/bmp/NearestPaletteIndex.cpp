@@ -8,23 +8,24 @@ namespace quindle {
 
 namespace {
 
-// The squared distances and their minimum, in straight loops that the compiler
-// vectorises; a clone for each instruction set is picked at run time.
+// The entry nearest to (b, g, r) among the first `count`, in one straight loop
+// that the compiler vectorises; on ELF platforms a clone for each instruction
+// set is picked at run time. Each entry's key is its distance times 256 plus
+// its index, so the smallest key names the lowest index at the smallest
+// distance: what a strict-less scan that stops at an exact match finds.
 #if defined(__x86_64__) && defined(__GNUC__) && !defined(__clang__) && defined(__ELF__)
 __attribute__((target_clones("avx512f", "avx2", "default")))
 #endif
-std::int32_t Distances(const std::int32_t* blue, const std::int32_t* green,
-                       const std::int32_t* red, std::size_t count, std::int32_t b, std::int32_t g,
-                       std::int32_t r, std::int32_t* distances) {
+std::int32_t NearestKey(const std::int32_t* blue, const std::int32_t* green,
+                        const std::int32_t* red, std::size_t count, std::int32_t b,
+                        std::int32_t g, std::int32_t r) {
+  std::int32_t best = std::numeric_limits<std::int32_t>::max();
   for (std::size_t i = 0; i < count; ++i) {
     const std::int32_t db = blue[i] - b;
     const std::int32_t dg = green[i] - g;
     const std::int32_t dr = red[i] - r;
-    distances[i] = db * db + dg * dg + dr * dr;
-  }
-  std::int32_t best = distances[0];
-  for (std::size_t i = 1; i < count; ++i) {
-    best = std::min(best, distances[i]);
+    const std::int32_t key = (db * db + dg * dg + dr * dr) * 256 + static_cast<std::int32_t>(i);
+    best = std::min(best, key);
   }
   return best;
 }
@@ -40,9 +41,10 @@ PaletteSearch::PaletteSearch(const BitmapImage& image) {
     green_[static_cast<std::size_t>(i)] = entry.green;
     red_[static_cast<std::size_t>(i)] = entry.red;
   }
-  // Entries past a short palette can never win: they lie beyond any distance.
+  // Entries past a short palette can never win: they lie beyond any real
+  // distance, and their keys still fit in 32 bits.
   for (std::size_t i = static_cast<std::size_t>(count_); i < blue_.size(); ++i) {
-    blue_[i] = green_[i] = red_[i] = 4096;
+    blue_[i] = green_[i] = red_[i] = 1000;
   }
 }
 
@@ -50,18 +52,11 @@ std::uint8_t PaletteSearch::Nearest(ColorQuad color) const {
   if (count_ <= 16) {
     return NearestByScan(color);
   }
-  alignas(64) std::array<std::int32_t, 256> distances;
   // Whole vectors of entries; the padding past a short palette never wins.
   const std::size_t count = (static_cast<std::size_t>(count_) + 15) / 16 * 16;
-  const std::int32_t best = Distances(blue_.data(), green_.data(), red_.data(), count, color.blue,
-                                      color.green, color.red, distances.data());
-  // The first entry at the smallest distance is what a strict-less scan that
-  // stops at an exact match finds.
-  std::int32_t index = 0;
-  while (distances[static_cast<std::size_t>(index)] != best) {
-    ++index;
-  }
-  return static_cast<std::uint8_t>(index);
+  const std::int32_t key =
+      NearestKey(blue_.data(), green_.data(), red_.data(), count, color.blue, color.green, color.red);
+  return static_cast<std::uint8_t>(key & 0xFF);
 }
 
 std::uint8_t PaletteSearch::NearestByScan(ColorQuad color) const {
