@@ -14,7 +14,6 @@
 #include "bmp/NearestPaletteIndex.h"
 #include "bmp/ReplacingFile.h"
 #include "bmp/RowBlocks.h"
-#include "bmp/RowCodecs.h"
 #include "bmp/SixteenBitPixels.h"
 #include "image/IntegerPower.h"
 
@@ -80,129 +79,111 @@ bool WriteMasks(std::FILE* stream) {
   return WriteAll(stream, bytes, sizeof bytes);
 }
 
-void EncodeSixteenBitRun(const BitmapImage& image, std::uint8_t* data, PixelRun run) {
-  for (std::int32_t i = 0; i < run.count; ++i) {
-    data = StoreLittleEndian16(data, EncodeFiveSixFive(image.ReadPixel(run.firstX + i, run.y)));
-  }
-}
-
-// Rows no longer than a block, bottom-up, several at a time; every byte that
-// holds no pixel is zero.
+// Writes every row, bottom-up, each byte that holds no pixel zero: in blocks
+// of whole rows when a row fits a block, else each row in runs of pixels.
+// encode(bytes, x, lastX, pixel) stores pixel x counted from `bytes`, whose
+// last pixel is lastX.
 template <typename Encode>
-bool WriteRowBlocks(const BitmapImage& image, std::int64_t stride, Encode encode,
-                    std::FILE* stream) {
-  RowBlock block(stride);
-  for (std::int32_t y = image.Height() - 1; y >= 0;) {
-    const std::int32_t rows = std::min(block.Rows(), y + 1);
-    EncodeRowBlock(image, block.Row(0), block.Pitch(), y, rows, encode);
-    if (block.Contiguous()) {
-      if (!WriteAll(stream, block.Row(0), static_cast<std::size_t>(stride * rows))) {
-        return false;
-      }
-      y -= rows;
-      continue;
-    }
-    for (std::int32_t k = 0; k < rows; ++k) {
-      if (!WriteAll(stream, block.Row(k), static_cast<std::size_t>(stride))) {
-        return false;
-      }
-    }
-    y -= rows;
-  }
-  return true;
-}
-
-bool WriteRowBlocks(const BitmapImage& image, std::FILE* stream) {
-  const std::int32_t depth = image.Depth();
-  const std::int64_t stride = RowStride(image.Width(), depth);
-  switch (depth) {
-    case 32:
-      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
-        std::memcpy(row + 4 * static_cast<std::size_t>(x), &pixel, 4);  // the same byte order
-      }, stream);
-    case 24: {
-      const std::int32_t last = image.Width() - 1;
-      return WriteRowBlocks(image, stride, [last](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
-        // One four-byte store; its fourth byte is overwritten by the next
-        // pixel, which columns to the right of it are written after.
-        std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
-        std::memcpy(bytes, &pixel, x < last ? 4 : 3);
-      }, stream);
-    }
-    case 16:
-      return WriteRowBlocks(image, stride, [](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
-        StoreLittleEndian16(row + 2 * static_cast<std::size_t>(x), EncodeFiveSixFive(pixel));
-      }, stream);
-    default: {
-      const PaletteSearch search(image);
-      const unsigned keep = ~(((1u << depth) - 1u));
-      return WriteRowBlocks(image, stride, [&](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
-        // Fields are replaced whole, so a reused buffer needs no clearing and
-        // the unused bits of a last byte stay zero.
-        const PackedField field = FieldOf(x, depth);
-        std::uint8_t& byte = row[field.byte];
-        byte = static_cast<std::uint8_t>((byte & std::rotl(keep, static_cast<int>(field.shift))) |
-                                         (static_cast<unsigned>(search.Nearest(pixel)) << field.shift));
-      }, stream);
-    }
-  }
-}
-
-// Rows longer than a block, bottom-up in runs; the bytes after each row's data are zero.
-bool WriteRows(const BitmapImage& image, std::FILE* stream) {
+bool WriteRowsWith(const BitmapImage& image, std::FILE* stream, Encode encode) {
   const std::int32_t depth = image.Depth();
   const std::int32_t width = image.Width();
-  const std::int64_t padding = RowStride(width, depth) - RowDataBytes(width, depth);
-  const std::int32_t runPixels = std::min(width, kMaxRunPixels);
-  std::vector<std::uint8_t> buffer(
-      static_cast<std::size_t>(RowDataBytes(runPixels, depth) + padding), 0);
-  const bool indexed = IsIndexedDepth(depth);
-  const PaletteSearch search(image);
-
+  const std::int64_t stride = RowStride(width, depth);
+  if (stride <= kRowBlockBytes) {
+    RowBlock block(stride);
+    const auto encodeRow = [&](std::uint8_t* row, std::int32_t x, const ColorQuad& pixel) {
+      encode(row, x, width - 1, pixel);
+    };
+    for (std::int32_t y = image.Height() - 1; y >= 0;) {
+      const std::int32_t rows = std::min(block.Rows(), y + 1);
+      EncodeRowBlock(image, block.Row(0), block.Pitch(), y, rows, 0, width, encodeRow);
+      const std::int32_t writes = block.Contiguous() ? 1 : rows;
+      const auto bytes = static_cast<std::size_t>(stride * (block.Contiguous() ? rows : 1));
+      for (std::int32_t k = 0; k < writes; ++k) {
+        if (!WriteAll(stream, block.Row(k), bytes)) return false;
+      }
+      y -= rows;
+    }
+    return true;
+  }
+  const std::int64_t padding = stride - RowDataBytes(width, depth);
+  // Room for the padding and for a whole-pixel store past a run's last byte.
+  std::vector<std::uint8_t> buffer(static_cast<std::size_t>(RowDataBytes(kMaxRunPixels, depth) + padding + 4), 0);
   for (std::int32_t y = image.Height() - 1; y >= 0; --y) {
     for (std::int32_t x = 0; x < width;) {
-      const std::int32_t count = std::min(runPixels, width - x);
-      const PixelRun run{x, count, y};
-      if (indexed) {
-        EncodeIndexedRun(image, search, depth, buffer.data(), run);
-      } else if (depth == 16) {
-        EncodeSixteenBitRun(image, buffer.data(), run);
-      } else {
-        EncodeDirectRun(image, depth, buffer.data(), run);
-      }
+      const std::int32_t count = std::min(kMaxRunPixels, width - x);
       auto bytes = static_cast<std::size_t>(RowDataBytes(count, depth));
+      std::fill_n(buffer.begin(), bytes, 0);  // packed fields are merged into their bytes
+      EncodeRowBlock(image, buffer.data(), 0, y, 1, x, count,
+                     [&](std::uint8_t* row, std::int32_t runX, const ColorQuad& pixel) {
+                       encode(row, runX, count - 1, pixel);
+                     });
       x += count;
       if (x == width) {
         std::fill_n(buffer.begin() + static_cast<std::ptrdiff_t>(bytes), padding, 0);
         bytes += static_cast<std::size_t>(padding);
       }
-      if (!WriteAll(stream, buffer.data(), bytes)) {
-        return false;
-      }
+      if (!WriteAll(stream, buffer.data(), bytes)) return false;
     }
   }
   return true;
 }
 
+// The rows at the image's depth, each pixel passed through `map` first.
+template <typename Map>
+bool WriteRows(const BitmapImage& image, std::FILE* stream, const Map& map) {
+  const std::int32_t depth = image.Depth();
+  switch (depth) {
+    case 32:
+      return WriteRowsWith(image, stream, [&](std::uint8_t* row, std::int32_t x, std::int32_t, const ColorQuad& pixel) {
+        const ColorQuad mapped = map(pixel);
+        std::memcpy(row + 4 * static_cast<std::size_t>(x), &mapped, 4);  // the same byte order
+      });
+    case 24:
+      return WriteRowsWith(image, stream, [&](std::uint8_t* row, std::int32_t x, std::int32_t last, const ColorQuad& pixel) {
+        // One four-byte store; its fourth byte is overwritten by the next
+        // pixel, which is written after it.
+        const ColorQuad mapped = map(pixel);
+        std::memcpy(row + 3 * static_cast<std::size_t>(x), &mapped, x < last ? 4 : 3);
+      });
+    case 16:
+      return WriteRowsWith(image, stream, [&](std::uint8_t* row, std::int32_t x, std::int32_t, const ColorQuad& pixel) {
+        StoreLittleEndian16(row + 2 * static_cast<std::size_t>(x), EncodeFiveSixFive(map(pixel)));
+      });
+    default: {
+      const PaletteSearch search(image);
+      const unsigned keep = ~((1u << depth) - 1u);
+      return WriteRowsWith(image, stream, [&](std::uint8_t* row, std::int32_t x, std::int32_t, const ColorQuad& pixel) {
+        // Fields are replaced whole, so a reused buffer needs no clearing and
+        // the unused bits of a last byte stay zero.
+        const PackedField field = FieldOf(x, depth);
+        std::uint8_t& byte = row[field.byte];
+        byte = static_cast<std::uint8_t>((byte & std::rotl(keep, static_cast<int>(field.shift))) |
+                                         (static_cast<unsigned>(search.Nearest(map(pixel))) << field.shift));
+      });
+    }
+  }
+}
+
 }  // namespace
 
-bool SaveToStream(const BitmapImage& image, std::FILE* stream) {
+bool SaveToStream(const BitmapImage& image, std::FILE* stream, const ChannelTables* tables) {
   if (!WriteHeaders(image, stream)) return false;
   if (IsIndexedDepth(image.Depth()) && !WritePalette(image, stream)) return false;
   if (image.Depth() == 16 && !WriteMasks(stream)) return false;
-  if (RowStride(image.Width(), image.Depth()) <= kRowBlockBytes) {
-    return WriteRowBlocks(image, stream);
+  if (tables != nullptr) {
+    return WriteRows(image, stream, *tables);
   }
-  return WriteRows(image, stream);
+  return WriteRows(image, stream, [](const ColorQuad& pixel) { return pixel; });
 }
 
-std::error_code SaveWithReason(const BitmapImage& image, const char* path) {
+std::error_code SaveWithReason(const BitmapImage& image, const char* path,
+                               const ChannelTables* tables) {
   ReplacingFile output(path);
   if (output.Stream() == nullptr) {
     return output.Error();
   }
   errno = 0;
-  if (!SaveToStream(image, output.Stream())) {
+  if (!SaveToStream(image, output.Stream(), tables)) {
     // A stream error without errno (none seen in practice) still fails.
     return std::error_code(errno != 0 ? errno : EIO, std::generic_category());
   }

@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <system_error>
 
+#include "bmp/ChannelTables.h"
 #include "image/BitmapImage.h"
 
 namespace quindle {
@@ -16,9 +17,13 @@ namespace quindle {
 // untouched and no temporary left, when any step fails.
 bool Save(const BitmapImage& image, const char* path);
 // The same, giving the system's reason for a failure (empty on success).
-std::error_code SaveWithReason(const BitmapImage& image, const char* path);
+// With tables, every pixel is written as the tables map it, exactly as if the
+// image had been mapped first; the image itself is not changed.
+std::error_code SaveWithReason(const BitmapImage& image, const char* path,
+                               const ChannelTables* tables = nullptr);
 
 // Writes the whole file to an open stream; false when any write falls short.
-bool SaveToStream(const BitmapImage& image, std::FILE* stream);
+bool SaveToStream(const BitmapImage& image, std::FILE* stream,
+                  const ChannelTables* tables = nullptr);
 
 }  // namespace quindle

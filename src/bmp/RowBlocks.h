@@ -55,13 +55,17 @@ void DecodeRowBlock(BitmapImage& image, const std::uint8_t* block, std::int64_t 
   }
 }
 
-// encode(rowBytes, x, pixel) stores one pixel's bytes.
+// Encodes `count` columns from firstX of rows bottomY, bottomY - 1, ... into
+// block row 0, 1, ...; encode(rowBytes, x, pixel) stores one pixel, x counted
+// from firstX (a byte boundary).
 template <typename Encode>
 void EncodeRowBlock(const BitmapImage& image, std::uint8_t* block, std::int64_t stride,
-                    std::int32_t bottomY, std::int32_t rows, Encode encode) {
+                    std::int32_t bottomY, std::int32_t rows, std::int32_t firstX,
+                    std::int32_t count, Encode encode) {
   const auto height = static_cast<std::size_t>(image.Height());
-  const ColorQuad* column = image.Pixels().data() + static_cast<std::size_t>(bottomY);
-  for (std::int32_t x = 0; x < image.Width(); ++x, column += height) {
+  const ColorQuad* column = image.Pixels().data() + static_cast<std::size_t>(firstX) * height +
+                            static_cast<std::size_t>(bottomY);
+  for (std::int32_t x = 0; x < count; ++x, column += height) {
     std::uint8_t* row = block;
     for (std::int32_t k = 0; k < rows; ++k, row += stride) {
       encode(row, x, column[-k]);

@@ -15,8 +15,10 @@ BrightnessOutcome BrightenFile(const char* inputPath, const char* outputPath,
   if (outcome.load != LoadStatus::Loaded) {
     return outcome;
   }
-  ApplyChannelBrightness(image, redPercent, greenPercent, bluePercent);
-  outcome.saveError = SaveWithReason(image, outputPath);
+  // Each pixel is adjusted once, as the writer encodes it: the same bytes as
+  // adjusting the whole image first, without a pass of its own over the grid.
+  const ChannelTables tables = MakeBrightnessTables(redPercent, greenPercent, bluePercent);
+  outcome.saveError = SaveWithReason(image, outputPath, &tables);
   return outcome;
 }
 

@@ -16,7 +16,8 @@ struct BrightnessOutcome {
 };
 
 // The whole job behind the exported function: load the input, scale every
-// pixel's red, green and blue by its percentage, and save at the same depth.
+// pixel's red, green and blue by its percentage once, and save at the same
+// depth.
 // Nothing is written unless the input loads, and the output is replaced only
 // when completely written.
 BrightnessOutcome BrightenFile(const char* inputPath, const char* outputPath,

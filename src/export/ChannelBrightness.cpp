@@ -37,16 +37,19 @@ ChannelTable MakeChannelTable(float factor) {
   return table;
 }
 
+ChannelTables MakeBrightnessTables(std::int32_t redPercent, std::int32_t greenPercent,
+                                   std::int32_t bluePercent) {
+  return ChannelTables{MakeChannelTable(ChannelFactor(redPercent)),
+                       MakeChannelTable(ChannelFactor(greenPercent)),
+                       MakeChannelTable(ChannelFactor(bluePercent))};
+}
+
 void ApplyChannelBrightness(BitmapImage& image, std::int32_t redPercent,
                             std::int32_t greenPercent, std::int32_t bluePercent) {
-  const ChannelTable red = MakeChannelTable(ChannelFactor(redPercent));
-  const ChannelTable green = MakeChannelTable(ChannelFactor(greenPercent));
-  const ChannelTable blue = MakeChannelTable(ChannelFactor(bluePercent));
+  const ChannelTables tables = MakeBrightnessTables(redPercent, greenPercent, bluePercent);
   // The grid is one block in column order, so one sweep visits every pixel once.
   for (ColorQuad& pixel : image.Pixels()) {
-    pixel.red = red[pixel.red];
-    pixel.green = green[pixel.green];
-    pixel.blue = blue[pixel.blue];
+    pixel = tables(pixel);
   }
 }
 

@@ -3,6 +3,7 @@
 #include <array>
 #include <cstdint>
 
+#include "bmp/ChannelTables.h"
 #include "image/BitmapImage.h"
 
 namespace quindle {
@@ -18,6 +19,8 @@ std::uint8_t AdjustComponent(std::uint8_t value, float factor);
 // AdjustComponent for every component value, computed once per channel.
 using ChannelTable = std::array<std::uint8_t, 256>;
 ChannelTable MakeChannelTable(float factor);
+ChannelTables MakeBrightnessTables(std::int32_t redPercent, std::int32_t greenPercent,
+                                   std::int32_t bluePercent);
 
 // Scales red, green and blue of every pixel once; alpha and the palette are
 // left as they are. Allocates nothing.

@@ -122,3 +122,45 @@ TEST(Save, IndexedPixelsGoToTheNearestPaletteColour) {
 
 }  // namespace
 }  // namespace quindle
+
+namespace quindle {
+namespace {
+
+std::vector<std::uint8_t> StreamBytes(const BitmapImage& image, const ChannelTables* tables) {
+  testing::TempDir dir;
+  const auto path = dir / "out.bmp";
+  EXPECT_FALSE(SaveWithReason(image, path.c_str(), tables));
+  return testing::ReadBytes(path);
+}
+
+// Tables applied while writing give the bytes of the image mapped first.
+TEST(Save, TablesWhileWritingEqualMappingFirst) {
+  ChannelTables tables;
+  for (int v = 0; v < 256; ++v) {
+    tables.red[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(255 - v);
+    tables.green[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(v / 2);
+    tables.blue[static_cast<std::size_t>(v)] = static_cast<std::uint8_t>(v < 128 ? v * 2 : 255);
+  }
+  struct Case {
+    int depth, width, height;
+  };
+  for (const Case c : {Case{1, 13, 3}, Case{4, 7, 3}, Case{8, 9, 4}, Case{16, 5, 3}, Case{24, 5, 70},
+                       Case{32, 1024, 3}, Case{24, (1 << 22) + 3, 1}}) {
+    SCOPED_TRACE(::testing::Message() << c.depth << " " << c.width << "x" << c.height);
+    BitmapImage image;
+    image.SetDepth(c.depth);
+    image.SetDimensions(c.width, c.height);
+    std::uint32_t seed = 1;
+    for (ColorQuad& pixel : image.Pixels()) {
+      seed = seed * 1103515245u + 12345u;
+      pixel = ColorQuad{static_cast<std::uint8_t>(seed >> 8), static_cast<std::uint8_t>(seed >> 16),
+                        static_cast<std::uint8_t>(seed >> 24), static_cast<std::uint8_t>(seed)};
+    }
+    const auto whileWriting = StreamBytes(image, &tables);
+    for (ColorQuad& pixel : image.Pixels()) pixel = tables(pixel);
+    EXPECT_EQ(whileWriting, StreamBytes(image, nullptr));
+  }
+}
+
+}  // namespace
+}  // namespace quindle
