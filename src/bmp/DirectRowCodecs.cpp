@@ -18,6 +18,27 @@ std::size_t Offset(const BitmapImage& image, std::int32_t x, std::int32_t y) {
          static_cast<std::size_t>(y);
 }
 
+void EncodeDirectRun(const BitmapImage& image, std::int32_t depth, std::uint8_t* data,
+                     PixelRun run) {
+  const ColorQuad* grid = GridOf(image);
+  const auto step = static_cast<std::size_t>(image.Height());
+  const ColorQuad* pixel = grid + Offset(image, run.firstX, run.y);
+  if (depth == 32) {
+    for (std::int32_t i = 0; i < run.count; ++i, data += 4, pixel += step) {
+      data[0] = pixel->blue;
+      data[1] = pixel->green;
+      data[2] = pixel->red;
+      data[3] = pixel->alpha;
+    }
+  } else {
+    for (std::int32_t i = 0; i < run.count; ++i, data += 3, pixel += step) {
+      data[0] = pixel->blue;
+      data[1] = pixel->green;
+      data[2] = pixel->red;
+    }
+  }
+}
+
 }  // namespace
 
 void DecodeDirectRun(BitmapImage& image, std::int32_t depth, const std::uint8_t* data,
@@ -39,26 +60,6 @@ void DecodeDirectRun(BitmapImage& image, std::int32_t depth, const std::uint8_t*
   }
 }
 
-void EncodeDirectRun(const BitmapImage& image, std::int32_t depth, std::uint8_t* data,
-                     PixelRun run) {
-  const ColorQuad* grid = GridOf(image);
-  const auto step = static_cast<std::size_t>(image.Height());
-  const ColorQuad* pixel = grid + Offset(image, run.firstX, run.y);
-  if (depth == 32) {
-    for (std::int32_t i = 0; i < run.count; ++i, data += 4, pixel += step) {
-      data[0] = pixel->blue;
-      data[1] = pixel->green;
-      data[2] = pixel->red;
-      data[3] = pixel->alpha;
-    }
-  } else {
-    for (std::int32_t i = 0; i < run.count; ++i, data += 3, pixel += step) {
-      data[0] = pixel->blue;
-      data[1] = pixel->green;
-      data[2] = pixel->red;
-    }
-  }
-}
 
 bool DecodeRow24(BitmapImage& image, const std::uint8_t* buffer, std::int32_t length,
                  std::int32_t y) {

@@ -24,6 +24,25 @@ bool FitsRow(const BitmapImage& image, std::int32_t depth, std::int32_t length) 
   return image.Width() <= std::int64_t{PixelsPerByte(depth)} * length;
 }
 
+void EncodeIndexedRun(const BitmapImage& image, const PaletteSearch& search, std::int32_t depth,
+                      std::uint8_t* data, PixelRun run) {
+  const auto step = static_cast<std::size_t>(image.Height());
+  const ColorQuad* pixel = image.Pixels().data() + static_cast<std::size_t>(run.firstX) * step +
+                           static_cast<std::size_t>(run.y);
+  const std::int32_t perByte = PixelsPerByte(depth);
+  std::int32_t remaining = run.count;
+  while (remaining > 0) {
+    // Each byte is written whole; fields past the row's last pixel stay 0.
+    unsigned value = 0;
+    for (std::int32_t field = 0; field < perByte && remaining > 0; ++field, --remaining) {
+      const auto shift = static_cast<unsigned>(8 - depth * (field + 1));
+      value |= static_cast<unsigned>(search.Nearest(*pixel)) << shift;
+      pixel += step;
+    }
+    *data++ = static_cast<std::uint8_t>(value);
+  }
+}
+
 }  // namespace
 
 void DecodeIndexedRun(BitmapImage& image, std::int32_t depth, const std::uint8_t* data,
@@ -46,24 +65,6 @@ void DecodeIndexedRun(BitmapImage& image, std::int32_t depth, const std::uint8_t
   }
 }
 
-void EncodeIndexedRun(const BitmapImage& image, const PaletteSearch& search, std::int32_t depth,
-                      std::uint8_t* data, PixelRun run) {
-  const auto step = static_cast<std::size_t>(image.Height());
-  const ColorQuad* pixel = image.Pixels().data() + static_cast<std::size_t>(run.firstX) * step +
-                           static_cast<std::size_t>(run.y);
-  const std::int32_t perByte = PixelsPerByte(depth);
-  std::int32_t remaining = run.count;
-  while (remaining > 0) {
-    // Each byte is written whole; fields past the row's last pixel stay 0.
-    unsigned value = 0;
-    for (std::int32_t field = 0; field < perByte && remaining > 0; ++field, --remaining) {
-      const auto shift = static_cast<unsigned>(8 - depth * (field + 1));
-      value |= static_cast<unsigned>(search.Nearest(*pixel)) << shift;
-      pixel += step;
-    }
-    *data++ = static_cast<std::uint8_t>(value);
-  }
-}
 
 bool DecodeRow1(BitmapImage& image, const std::uint8_t* buffer, std::int32_t length,
                 std::int32_t y) {

@@ -34,22 +34,16 @@ bool EncodeRow32(const BitmapImage& image, std::uint8_t* buffer, std::int32_t le
 
 // A run of `count` pixels of row y starting at column firstX, whose bytes start
 // at `data`. firstX must start a byte (a multiple of 8 at depth 1, of 2 at
-// depth 4). The reader and the writer cut very long rows into such runs.
+// depth 4). The reader cuts very long rows into such runs.
 struct PixelRun {
   std::int32_t firstX;
   std::int32_t count;
   std::int32_t y;
 };
 
-class PaletteSearch;
-
 void DecodeIndexedRun(BitmapImage& image, std::int32_t depth, const std::uint8_t* data,
                       PixelRun run);
 void DecodeDirectRun(BitmapImage& image, std::int32_t depth, const std::uint8_t* data,
-                     PixelRun run);
-void EncodeIndexedRun(const BitmapImage& image, const PaletteSearch& search, std::int32_t depth,
-                      std::uint8_t* data, PixelRun run);
-void EncodeDirectRun(const BitmapImage& image, std::int32_t depth, std::uint8_t* data,
                      PixelRun run);
 
 }  // namespace quindle
