@@ -143,7 +143,12 @@ bool WriteRows(const BitmapImage& image, std::FILE* stream, const Map& map) {
         // One four-byte store; its fourth byte is overwritten by the next
         // pixel, which is written after it.
         const ColorQuad mapped = map(pixel);
-        std::memcpy(row + 3 * static_cast<std::size_t>(x), &mapped, x < last ? 4 : 3);
+        std::uint8_t* bytes = row + 3 * static_cast<std::size_t>(x);
+        if (x < last) {
+          std::memcpy(bytes, &mapped, 4);
+        } else {
+          std::memcpy(bytes, &mapped, 3);
+        }
       });
     case 16:
       return WriteRowsWith(image, stream, [&](std::uint8_t* row, std::int32_t x, std::int32_t, const ColorQuad& pixel) {
